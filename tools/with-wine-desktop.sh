@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Runs a command with a Wine desktop: a virtual X display (Xvfb on a free
+# display number, unless VORLIX_USE_DISPLAY names one to use as it is), a Wine
+# prefix inside the build tree, one 1024x768 Wine virtual desktop that every
+# process of the prefix shares, crash dialogs off, and code page 936.
+# On exit every process it started is ended by its own id.
+#
+#   tools/with-wine-desktop.sh COMMAND [ARG...]
+#
+# Exports DISPLAY, WINEPREFIX, WINEDEBUG and the locale to COMMAND.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/.." && pwd)
+
+export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export WINEARCH=win64
+
+xvfb_pid=""
+desktop_pid=""
+wineserver_started=""
+
+cleanup() {
+  local status=$?
+  if [ -n "$desktop_pid" ]; then
+    kill "$desktop_pid" 2>/dev/null || true
+  fi
+  if [ -n "$wineserver_started" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+free_display() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+      echo "$n"
+      return 0
+    fi
+  done
+  return 1
+}
+
+if [ -n "${VORLIX_USE_DISPLAY:-}" ]; then
+  export DISPLAY=$VORLIX_USE_DISPLAY
+else
+  n=$(free_display) || { echo "with-wine-desktop: no free X display" >&2; exit 1; }
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 1 100); do
+    if xdpyinfo >/dev/null 2>&1; then break; fi
+    if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+      echo "with-wine-desktop: Xvfb did not start on $DISPLAY" >&2
+      exit 1
+    fi
+    sleep 0.1
+  done
+fi
+
+mkdir -p "$WINEPREFIX"
+wineserver_started=yes
+
+if [ ! -f "$WINEPREFIX/.vorlix-ready" ]; then
+  echo "with-wine-desktop: preparing the Wine prefix $WINEPREFIX" >&2
+  wineboot -i >/dev/null 2>&1
+  reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+  reg 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default
+  reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768
+  reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1
+  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d 'false'
+  # The window's fonts as a Chinese Windows names them, drawn with WenQuanYi.
+  reg 'HKCU\Software\Wine\Fonts\Replacements' /v '微软雅黑' /t REG_SZ /d 'WenQuanYi Micro Hei'
+  reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d 'WenQuanYi Micro Hei'
+  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d 'WenQuanYi Micro Hei'
+  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei' /t REG_SZ /d 'WenQuanYi Micro Hei'
+  wineserver -w
+  touch "$WINEPREFIX/.vorlix-ready"
+fi
+
+# The server lives as long as this script, so that each program starts fast.
+wineserver -p
+# Start Wine's own services and the shared desktop now, with their output going
+# nowhere: started later by a test program they would inherit its output pipe
+# and keep a test runner waiting for it to close.
+wineboot -s </dev/null >/dev/null 2>&1 || true
+wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
+desktop_pid=$!
+for _ in $(seq 1 100); do
+  if xdotool search --name 'Wine' >/dev/null 2>&1 || xdotool search --class 'explorer' >/dev/null 2>&1; then break; fi
+  sleep 0.1
+done
+
+"$@"

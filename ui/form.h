@@ -1,0 +1,48 @@
+// The program's view of its window toolkit: controls named as in the main
+// window's layout, their properties, messages to them and the keyboard focus.
+// The Win32 toolkit implements it; tests of the handlers give a fake.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "platform/types.h"
+
+namespace vorlix {
+
+enum class Property {
+  Width,             // integer, pixels
+  Height,            // integer, pixels
+  Disabled,          // truth: greyed out, ignores input
+  Text,              // text in the ANSI code page (edit fields, labels, buttons)
+  Period,            // integer, milliseconds; <= 0 stops a timer
+  BackgroundColour,  // colour value (shape box)
+  BkColorOut,        // colour value (colour button, pointer off it)
+  DefaultColor,      // truth (colour button: ignore the colour properties)
+};
+
+// Integers and colours travel as std::int64_t, truths as bool, texts as bytes.
+using PropertyValue = std::variant<std::int64_t, bool, std::string>;
+
+class Form {
+ public:
+  virtual ~Form() = default;
+
+  virtual void Write(std::string_view control, Property property, const PropertyValue& value) = 0;
+  virtual PropertyValue Read(std::string_view control, Property property) = 0;
+
+  // The control's native window; not owned by the caller. 0 for an unknown
+  // control or one without a window (the timer).
+  virtual NativeHandle Handle(std::string_view control) = 0;
+
+  // Sends a message to the control and waits for its result. Callable from
+  // any thread once the window exists.
+  virtual std::int64_t Send(std::string_view control, std::uint32_t message, std::uint64_t wparam,
+                            std::int64_t lparam) = 0;
+
+  virtual void Focus(std::string_view control) = 0;
+};
+
+}  // namespace vorlix
