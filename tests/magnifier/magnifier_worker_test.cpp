@@ -9,7 +9,7 @@
 
 #include "magnifier/cursor_relay.h"
 #include "magnifier/magnifier_frame.h"
-#include "tests/magnifier/fake_magnifier_platform.h"
+#include "tests/support/fake_magnifier_platform.h"
 #include "tests/support/fake_form.h"
 
 namespace vorlix {
