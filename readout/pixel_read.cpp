@@ -1,0 +1,10 @@
+#include "readout/pixel_read.h"
+
+namespace vorlix {
+
+PixelComponents ReadPointerPixel(Desktop& desktop) {
+  const Point pointer = desktop.CursorPos();
+  return SplitColour(desktop.ScreenPixel(pointer));
+}
+
+}  // namespace vorlix
