@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -43,6 +46,35 @@ class Form {
                             std::int64_t lparam) = 0;
 
   virtual void Focus(std::string_view control) = 0;
+};
+
+// The message a label turns into its feedback event (wParam, lParam in, the
+// handler's integer out).
+inline constexpr std::uint32_t CursorRequestMessage = 32885;
+
+// Modifier bits given with a key-down event.
+inline constexpr int kModifierCtrl = 1;
+inline constexpr int kModifierShift = 2;
+inline constexpr int kModifierAlt = 4;
+
+// What the window does on its events, all run on the UI thread. A missing
+// entry means the toolkit's default behaviour.
+struct FormHandlers {
+  std::function<void()> created;            // the window and every control exist
+  std::function<void()> will_be_destroyed;  // the window and its controls still exist
+  // Asked when the user closes the window: true closes it now, false has the
+  // toolkit ask again a little later while messages keep flowing.
+  std::function<bool()> close_requested;
+  std::map<std::string, std::function<void()>, std::less<>> clicked;   // buttons
+  std::map<std::string, std::function<void()>, std::less<>> periodic;  // timers
+  // Edit fields: virtual-key code and modifier bits; only false swallows the key.
+  std::map<std::string, std::function<std::optional<bool>(int key, int modifiers)>, std::less<>>
+      key_down;
+  // Labels sent CursorRequestMessage: (wParam, lParam) -> message result, 0 for nullopt.
+  std::map<std::string,
+           std::function<std::optional<std::int64_t>(std::uint64_t wparam, std::int64_t lparam)>,
+           std::less<>>
+      feedback;
 };
 
 }  // namespace vorlix
