@@ -1,3 +1,4 @@
+// The pixel under the pointer, read afresh.
 #include "readout/pixel_read.h"
 
 namespace vorlix {

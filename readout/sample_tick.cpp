@@ -1,3 +1,4 @@
+// One sampling tick, field by field, in the order the window shows them.
 #include "readout/sample_tick.h"
 
 #include "readout/colour_readout.h"

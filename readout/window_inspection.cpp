@@ -1,3 +1,4 @@
+// Class name and title of one window, each text message bounded in time.
 #include "readout/window_inspection.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The smallest-visible-sibling lookup of the window under the pointer.
 #include "readout/window_lookup.h"
 
 namespace vorlix {

@@ -1,3 +1,4 @@
+// The colour texts for known colours and at the edges of their rules.
 #include "readout/colour_readout.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The order of a tick's writes and its four readings of the pointer.
 #include "readout/sample_tick.h"
 
 #include <gtest/gtest.h>

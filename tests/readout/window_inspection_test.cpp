@@ -1,3 +1,4 @@
+// Class name and title against windows that answer, lie, hang or vanish.
 #include "readout/window_inspection.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The window lookup over small fake window trees.
 #include "readout/window_lookup.h"
 
 #include <gtest/gtest.h>
