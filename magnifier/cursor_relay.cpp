@@ -3,7 +3,7 @@
 namespace vorlix {
 
 NativeHandle CursorRelay(MagnifierPlatform& platform, NativeHandle label) {
-  return static_cast<NativeHandle>(platform.SendToWindow(label, kCursorRequestMessage));
+  return static_cast<NativeHandle>(platform.SendToWindow(label, CursorRequestMessage));
 }
 
 std::int64_t OnCursorRequest(MagnifierPlatform& platform, std::uint64_t /*wparam*/,

@@ -7,13 +7,11 @@
 
 #include "magnifier/magnifier_platform.h"
 #include "platform/types.h"
+#include "ui/form.h"
 
 namespace vorlix {
 
-// The message a label answers with its feedback event.
-inline constexpr std::uint32_t kCursorRequestMessage = 32885;
-
-// Worker thread: sends the request to `label` and waits for the answer. The
+// Worker thread: sends CursorRequestMessage to `label` and waits for the answer. The
 // cursor is not owned by the caller. 0 when the label is gone.
 NativeHandle CursorRelay(MagnifierPlatform& platform, NativeHandle label);
 
