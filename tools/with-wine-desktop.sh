@@ -21,16 +21,18 @@ export WINEARCH=win64
 
 xvfb_pid=""
 desktop_pid=""
-wineserver_started=""
+wineserver_pid=""
 
 cleanup() {
   local status=$?
   if [ -n "$desktop_pid" ]; then
     kill "$desktop_pid" 2>/dev/null || true
   fi
-  if [ -n "$wineserver_started" ]; then
+  if [ -n "$wineserver_pid" ]; then
+    # Ends every Wine process of the prefix, then the server itself.
     wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
+    kill "$wineserver_pid" 2>/dev/null || true
+    wait "$wineserver_pid" 2>/dev/null || true
   fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
@@ -71,28 +73,27 @@ else
 fi
 
 mkdir -p "$WINEPREFIX"
-wineserver_started=yes
+# One Wine server for the whole run, in the foreground so that it has an id
+# of its own to end; it stays up between programs, so that each starts fast.
+wineserver -f -p </dev/null >/dev/null 2>&1 &
+wineserver_pid=$!
 
 if [ ! -f "$WINEPREFIX/.vorlix-ready" ]; then
   echo "with-wine-desktop: preparing the Wine prefix $WINEPREFIX" >&2
-  wineboot -i >/dev/null 2>&1
-  reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+  wineboot -i </dev/null >/dev/null 2>&1
+  reg() { wine reg add "$@" /f </dev/null >/dev/null 2>&1; }
   reg 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default
   reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768
   reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
   reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1
   reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d 'false'
   # The window's fonts as a Chinese Windows names them, drawn with WenQuanYi.
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v '微软雅黑' /t REG_SZ /d 'WenQuanYi Micro Hei'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d 'WenQuanYi Micro Hei'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d 'WenQuanYi Micro Hei'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei' /t REG_SZ /d 'WenQuanYi Micro Hei'
-  wineserver -w
+  for face in '微软雅黑' '宋体' 'SimSun' 'Microsoft YaHei'; do
+    reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei'
+  done
   touch "$WINEPREFIX/.vorlix-ready"
 fi
 
-# The server lives as long as this script, so that each program starts fast.
-wineserver -p
 # Start Wine's own services and the shared desktop now, with their output going
 # nowhere: started later by a test program they would inherit its output pipe
 # and keep a test runner waiting for it to close.
@@ -100,7 +101,7 @@ wineboot -s </dev/null >/dev/null 2>&1 || true
 wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
 desktop_pid=$!
 for _ in $(seq 1 100); do
-  if xdotool search --name 'Wine' >/dev/null 2>&1 || xdotool search --class 'explorer' >/dev/null 2>&1; then break; fi
+  if xdotool search --name 'Wine desktop' >/dev/null 2>&1; then break; fi
   sleep 0.1
 done
 
