@@ -57,6 +57,13 @@ void ColourButton::RepaintNow() {
   }
 }
 
+void ColourButton::PointerLeft() {
+  if (pointer_over_) {
+    pointer_over_ = false;
+    RepaintNow();
+  }
+}
+
 COLORREF ColourButton::Background() const {
   if (default_color_ || pointer_over_) {
     return GetSysColor(COLOR_BTNFACE);
@@ -117,8 +124,7 @@ LRESULT ColourButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_MOUSELEAVE:
-      pointer_over_ = false;
-      RepaintNow();
+      PointerLeft();
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -33,6 +33,7 @@ class ColourButton {
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Paint();
   void RepaintNow();
+  void PointerLeft();
   COLORREF Background() const;
 
   HWND hwnd_ = nullptr;   // not owned: destroyed with its parent

@@ -62,6 +62,14 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return SendMessageW(GetParent(hwnd), msg, wp, lp);
+    case WM_ERASEBKGND: {
+      // The main window does not paint under its children, so the box
+      // fills its own inside with the window's background.
+      RECT r{};
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wp), &r, GetSysColorBrush(COLOR_BTNFACE));  // not owned
+      return 1;
+    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &GroupBoxProc, id);
       break;

@@ -126,9 +126,9 @@ bool FormToolkit::Open(const WindowLayout& window, std::span<const ControlLayout
       CreateWindowExW(0, kMainClassName, title.c_str(), style, place.x, place.y, window.outer_width,
                       window.outer_height, nullptr, nullptr, instance, this);
   if (hwnd == nullptr) {
+    main_.Forget();  // a window that failed in creation is already gone
     return false;
   }
-  main_ = toolkit::UniqueWindow(hwnd);
 
   int next_id = kFirstControlId;
   for (const ControlLayout& layout : controls) {
@@ -222,7 +222,7 @@ bool FormToolkit::CreateControl(Control& control) {
       hwnd = make(WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | WS_CLIPSIBLINGS, 0);
       break;
     case ControlKind::GroupBox:
-      hwnd = make(WC_BUTTONW, BS_GROUPBOX | WS_CLIPSIBLINGS, 0);
+      hwnd = make(WC_BUTTONW, BS_GROUPBOX | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0);
       if (hwnd != nullptr) {
         toolkit::HookGroupBox(hwnd);
       }
@@ -271,6 +271,7 @@ LRESULT CALLBACK FormToolkit::MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   if (msg == WM_NCCREATE) {
     auto* self = static_cast<FormToolkit*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->main_ = toolkit::UniqueWindow(hwnd);  // from its first message on
   }
   auto* self = reinterpret_cast<FormToolkit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self == nullptr) {
