@@ -29,10 +29,7 @@ cleanup() {
     kill "$desktop_pid" 2>/dev/null || true
   fi
   if [ -n "$wineserver_pid" ]; then
-    # Ends every Wine process of the prefix, then the server itself.
-    wineserver -k >/dev/null 2>&1 || true
-    kill "$wineserver_pid" 2>/dev/null || true
-    wait "$wineserver_pid" 2>/dev/null || true
+    stop_wineserver  # every Wine process of the prefix, then the server
   fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
@@ -73,12 +70,22 @@ else
 fi
 
 mkdir -p "$WINEPREFIX"
-# One Wine server for the whole run, in the foreground so that it has an id
-# of its own to end; it stays up between programs, so that each starts fast.
-wineserver -f -p </dev/null >/dev/null 2>&1 &
-wineserver_pid=$!
+
+# A Wine server in the foreground, so that it has an id of its own to end; it
+# stays up between programs, so that each starts fast.
+start_wineserver() {
+  wineserver -f -p </dev/null >/dev/null 2>&1 &
+  wineserver_pid=$!
+}
+stop_wineserver() {
+  wineserver -k >/dev/null 2>&1 || true
+  kill "$wineserver_pid" 2>/dev/null || true
+  wait "$wineserver_pid" 2>/dev/null || true
+  wineserver_pid=""
+}
 
 if [ ! -f "$WINEPREFIX/.vorlix-ready" ]; then
+  start_wineserver
   echo "with-wine-desktop: preparing the Wine prefix $WINEPREFIX" >&2
   wineboot -i </dev/null >/dev/null 2>&1
   reg() { wine reg add "$@" /f </dev/null >/dev/null 2>&1; }
@@ -91,8 +98,11 @@ if [ ! -f "$WINEPREFIX/.vorlix-ready" ]; then
   for face in '微软雅黑' '宋体' 'SimSun' 'Microsoft YaHei'; do
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei'
   done
+  # The desktop settings take effect with the next server.
+  stop_wineserver
   touch "$WINEPREFIX/.vorlix-ready"
 fi
+start_wineserver
 
 # Start Wine's own services and the shared desktop now, with their output going
 # nowhere: started later by a test program they would inherit its output pipe
@@ -104,5 +114,13 @@ for _ in $(seq 1 100); do
   if xdotool search --name 'Wine desktop' >/dev/null 2>&1; then break; fi
   sleep 0.1
 done
+# With no window manager the X keyboard focus follows the pointer, so keys
+# typed over another program's window would go to that program. Give the
+# focus to the desktop, as a display with a window manager would: Wine then
+# hands every key to its own foreground window, as Windows does.
+desktop_window=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1 || true)
+if [ -n "$desktop_window" ]; then
+  xdotool windowfocus "$desktop_window" >/dev/null 2>&1 || true
+fi
 
 "$@"
