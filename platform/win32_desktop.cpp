@@ -9,16 +9,17 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/win32_handles.h"
 #include "platform/win32_text.h"
 
 namespace vorlix::win32 {
 namespace {
 
 HWND ToHwnd(NativeHandle h) {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h));
+  return FromNative<HWND>(h);
 }
 NativeHandle FromHwnd(HWND h) {
-  return reinterpret_cast<std::uintptr_t>(h);
+  return ToNative(h);
 }
 
 // The most characters one text request makes room for, whatever it is asked.
@@ -29,23 +30,6 @@ constexpr UINT kTextMessageFlags = SMTO_ABORTIFHUNG | SMTO_BLOCK;
 UINT TimeoutMs(std::chrono::milliseconds timeout) {
   return static_cast<UINT>(std::clamp<long long>(timeout.count(), 1, 60000));
 }
-
-// The screen's drawing context from GetDC(NULL), released when it goes.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_ != nullptr) {
-      ReleaseDC(nullptr, dc_);
-    }
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 }  // namespace
 
@@ -132,7 +116,7 @@ std::string Win32Desktop::StoredCaption(NativeHandle w, std::size_t max_units) {
 }
 
 ColourValue Win32Desktop::ScreenPixel(Point p) {
-  const ScreenDc screen;
+  const WindowDc screen(nullptr);  // the whole screen
   if (screen.get() == nullptr) {
     return kInvalidColour;
   }

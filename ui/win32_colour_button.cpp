@@ -5,6 +5,7 @@
 
 #include "ui/win32_colour.h"
 #include "ui/win32_owners.h"
+#include "ui/win32_window_class.h"
 
 namespace vorlix::toolkit {
 namespace {
@@ -12,19 +13,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"VorlixColourButton";
 
 bool RegisterOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kClassName, &existing)) {
-    return true;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);  // shared system cursor, not owned
-  wc.hbrBackground = nullptr;                    // WM_PAINT covers every pixel
-  wc.lpszClassName = kClassName;
-  return RegisterClassExW(&wc) != 0;
+  // No background brush: WM_PAINT covers every pixel.
+  return RegisterClassOnce(ToolkitClass(instance, kClassName, proc));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "ui/win32_control_hooks.h"
 #include "ui/win32_picture_box.h"
 #include "ui/win32_shape_box.h"
+#include "ui/win32_window_class.h"
 
 namespace vorlix {
 namespace {
@@ -25,25 +26,15 @@ constexpr DWORD kMainStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 bool RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kMainClassName, &existing)) {
-    return true;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);  // shared system icon, not owned
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);    // shared system cursor, not owned
+  WNDCLASSEXW wc = toolkit::ToolkitClass(instance, kMainClassName, proc);
+  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);                  // shared system icon, not owned
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);  // system colour, not owned
-  wc.lpszClassName = kMainClassName;
-  return RegisterClassExW(&wc) != 0;
+  return toolkit::RegisterClassOnce(wc);
 }
 
 // The width the text takes in one line in `font`, in pixels.
 int TextWidth(HWND hwnd, HFONT font, const std::wstring& text) {
-  toolkit::WindowDc dc(hwnd);
+  win32::WindowDc dc(hwnd);
   if (dc.get() == nullptr) {
     return 0;
   }

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "platform/win32_handles.h"
+
 namespace vorlix::toolkit {
 
 // A GDI object made by the toolkit (font, brush), deleted with DeleteObject.
@@ -104,25 +106,6 @@ class SelectScope {
  private:
   HDC dc_;            // not owned
   HGDIOBJ previous_;  // not owned: it belongs to whoever selected it before
-};
-
-// GetDC ... ReleaseDC on a window's client area.
-class WindowDc {
- public:
-  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr) {
-      ReleaseDC(hwnd_, dc_);
-    }
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-
-  HDC get() const { return dc_; }
-
- private:
-  HWND hwnd_;  // not owned
-  HDC dc_;
 };
 
 }  // namespace vorlix::toolkit

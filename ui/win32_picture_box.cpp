@@ -2,6 +2,7 @@
 #include "ui/win32_picture_box.h"
 
 #include "ui/win32_owners.h"
+#include "ui/win32_window_class.h"
 
 namespace vorlix::toolkit {
 namespace {
@@ -30,19 +31,9 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 bool RegisterOnce(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kClassName, &existing)) {
-    return true;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &Proc;
+  WNDCLASSEXW wc = ToolkitClass(instance, kClassName, &Proc);
   wc.cbWndExtra = sizeof(LONG_PTR);
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);  // shared system cursor, not owned
-  wc.lpszClassName = kClassName;
-  return RegisterClassExW(&wc) != 0;
+  return RegisterClassOnce(wc);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "ui/win32_colour.h"
 #include "ui/win32_owners.h"
+#include "ui/win32_window_class.h"
 
 namespace vorlix::toolkit {
 namespace {
@@ -10,18 +11,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"VorlixShapeBox";
 
 bool RegisterOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kClassName, &existing)) {
-    return true;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);  // shared system cursor, not owned
-  wc.lpszClassName = kClassName;
-  return RegisterClassExW(&wc) != 0;
+  return RegisterClassOnce(ToolkitClass(instance, kClassName, proc));
 }
 
 }  // namespace
