@@ -73,8 +73,10 @@ mkdir -p "$WINEPREFIX"
 
 # A Wine server in the foreground, so that it has an id of its own to end; it
 # stays up between programs, so that each starts fast.
+# It runs in a session of its own, so that a signal to this script's process
+# group (Ctrl+C, a time-out) leaves it up until it has ended its programs.
 start_wineserver() {
-  wineserver -f -p </dev/null >/dev/null 2>&1 &
+  setsid wineserver -f -p </dev/null >/dev/null 2>&1 &
   wineserver_pid=$!
 }
 stop_wineserver() {
