@@ -26,7 +26,9 @@ DWORD WINAPI RunThreadBody(void* parameter) {
 
 }  // namespace
 
-NativeHandle Win32MagnifierPlatform::TakeScreen() { return ToNative(GetDC(GetDesktopWindow())); }
+NativeHandle Win32MagnifierPlatform::TakeScreen() {
+  return ToNative(GetDC(GetDesktopWindow()));
+}
 
 void Win32MagnifierPlatform::ReleaseScreen(NativeHandle screen) {
   ReleaseDC(GetDesktopWindow(), FromNative<HDC>(screen));
@@ -42,8 +44,8 @@ void Win32MagnifierPlatform::StretchScreen(NativeHandle surface, std::int32_t wi
                                            std::int32_t height, NativeHandle screen,
                                            std::int32_t sx, std::int32_t sy, std::int32_t sw,
                                            std::int32_t sh) {
-  StretchBlt(FromNative<HDC>(surface), 0, 0, width, height, FromNative<HDC>(screen), sx, sy, sw,
-             sh, SRCCOPY);
+  StretchBlt(FromNative<HDC>(surface), 0, 0, width, height, FromNative<HDC>(screen), sx, sy, sw, sh,
+             SRCCOPY);
 }
 
 void Win32MagnifierPlatform::DrawCursor(NativeHandle surface, std::int32_t x, std::int32_t y,
@@ -51,7 +53,9 @@ void Win32MagnifierPlatform::DrawCursor(NativeHandle surface, std::int32_t x, st
   DrawIcon(FromNative<HDC>(surface), x, y, FromNative<HICON>(cursor));
 }
 
-NativeHandle Win32MagnifierPlatform::CurrentCursor() { return ToNative(GetCursor()); }
+NativeHandle Win32MagnifierPlatform::CurrentCursor() {
+  return ToNative(GetCursor());
+}
 
 std::int64_t Win32MagnifierPlatform::SendToWindow(NativeHandle window, std::uint32_t message) {
   return static_cast<std::int64_t>(SendMessageW(FromNative<HWND>(window), message, 0, 0));

@@ -9,8 +9,8 @@
 
 #include "magnifier/cursor_relay.h"
 #include "magnifier/magnifier_frame.h"
-#include "tests/support/fake_magnifier_platform.h"
 #include "tests/support/fake_form.h"
+#include "tests/support/fake_magnifier_platform.h"
 
 namespace vorlix {
 namespace {

@@ -14,8 +14,8 @@ TEST(RoundHalfUp, HalvesGoAwayFromZeroAndTheNudgeCatchesNearHalves) {
     double out;
   };
   const Case cases[] = {
-      {0.5, 1.0},   {2.5, 3.0},   {-2.5, -3.0},         {0.49, 0.0},          {1.4999999999999, 2.0},
-      {-0.4, -0.0}, {99.5, 100.0}, {0.5 - 2e-12, 0.0},  {0.5 - 0.5e-12, 1.0}, {7.0, 7.0},
+      {0.5, 1.0},   {2.5, 3.0},    {-2.5, -3.0},       {0.49, 0.0},          {1.4999999999999, 2.0},
+      {-0.4, -0.0}, {99.5, 100.0}, {0.5 - 2e-12, 0.0}, {0.5 - 0.5e-12, 1.0}, {7.0, 7.0},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(RoundHalfUp(c.in), c.out) << "in=" << c.in;
@@ -28,8 +28,8 @@ TEST(TruncateToInt, TowardZeroKeepingTheLow32Bits) {
   EXPECT_EQ(TruncateToInt(18.75), 18);
   EXPECT_EQ(TruncateToInt(-9.5), -9);
   EXPECT_EQ(TruncateToInt(-0.9), 0);
-  EXPECT_EQ(TruncateToInt(4294967296.0 + 5.0), 5);      // 2^32 + 5 wraps to 5
-  EXPECT_EQ(TruncateToInt(2147483648.0), INT32_MIN);    // 2^31 wraps negative
+  EXPECT_EQ(TruncateToInt(4294967296.0 + 5.0), 5);    // 2^32 + 5 wraps to 5
+  EXPECT_EQ(TruncateToInt(2147483648.0), INT32_MIN);  // 2^31 wraps negative
   EXPECT_EQ(TruncateToInt(16777215.0), 16777215);
   EXPECT_EQ(TruncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
   EXPECT_EQ(TruncateToInt(1e300), -1);  // clamped to INT64_MAX, whose low bits are all set
