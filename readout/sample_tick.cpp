@@ -4,7 +4,7 @@
 #include "readout/colour_readout.h"
 #include "readout/conversion.h"
 #include "readout/pixel_read.h"
-#include "readout/window_inspection.h"
+#include "readout/window_description.h"
 #include "readout/window_lookup.h"
 
 namespace vorlix {

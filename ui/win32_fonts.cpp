@@ -5,8 +5,8 @@
 
 namespace vorlix::toolkit {
 
-HFONT FontSet::For(const std::optional<FontSpec>& spec) {
-  if (!spec) {
+HFONT FontSet::For(const std::optional<FontSpec>& wanted) {
+  if (!wanted) {
     if (!default_) {
       NONCLIENTMETRICSW metrics{};
       metrics.cbSize = sizeof(metrics);
@@ -16,15 +16,15 @@ HFONT FontSet::For(const std::optional<FontSpec>& spec) {
     }
     return default_.get();
   }
-  Key key{win32::Utf8ToWide(spec->face), spec->height, spec->weight, spec->charset};
+  Key key{win32::Utf8ToWide(wanted->face), wanted->height, wanted->weight, wanted->charset};
   for (const auto& [made_key, font] : made_) {
     if (made_key == key) {
       return font.get();
     }
   }
   const std::wstring& face = std::get<0>(key);
-  UniqueFont font(CreateFontW(spec->height, 0, 0, 0, spec->weight, FALSE, FALSE, FALSE,
-                              static_cast<DWORD>(spec->charset), OUT_DEFAULT_PRECIS,
+  UniqueFont font(CreateFontW(wanted->height, 0, 0, 0, wanted->weight, FALSE, FALSE, FALSE,
+                              static_cast<DWORD>(wanted->charset), OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                               face.empty() ? nullptr : face.c_str()));
   const HFONT result = font.get();

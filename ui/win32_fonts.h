@@ -24,7 +24,7 @@ class FontSet {
   // The font for a layout request; nullopt asks for the toolkit's default
   // font (the system's message font). Not owned by the caller; nullptr when
   // the system made none.
-  HFONT For(const std::optional<FontSpec>& spec);
+  HFONT For(const std::optional<FontSpec>& wanted);
 
   void ReleaseAll();
 

@@ -13,7 +13,7 @@
 
 #include "readout/conversion.h"
 #include "readout/sample_tick.h"
-#include "readout/window_inspection.h"
+#include "readout/window_description.h"
 #include "readout/window_lookup.h"
 #include "tests/fixtures/win32_fixture_process.h"
 #include "tests/win32_readout/pointer_at.h"

@@ -1,5 +1,5 @@
 // Class name and title of one window, each text message bounded in time.
-#include "readout/window_inspection.h"
+#include "readout/window_description.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,5 +1,5 @@
 // Class name and title against windows that answer, lie, hang or vanish.
-#include "readout/window_inspection.h"
+#include "readout/window_description.h"
 
 #include <gtest/gtest.h>
 
