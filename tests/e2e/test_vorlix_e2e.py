@@ -331,7 +331,7 @@ class VorlixEndToEnd(unittest.TestCase):
 
     def test_closing_while_the_magnifier_runs_exits_with_code_0(self):
         rng = random.Random(20261211)
-        for attempt in range(6):
+        for attempt in range(10):
             with self.subTest(attempt=attempt):
                 if attempt > 0:
                     self.program = Program()
