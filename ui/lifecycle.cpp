@@ -50,6 +50,8 @@ void Lifecycle::OnKeyCatcherKeyDown(int key, int /*modifiers*/) {
 }
 
 bool Lifecycle::OnCloseRequested(std::chrono::steady_clock::time_point now) {
+  // Stopped on every asking, not only the first: a start that slipped in
+  // between (a click while the close waits) must not keep the window up.
   magnifier_.StopMagnifier();
   if (magnifier_.TryRetire()) {
     return true;

@@ -37,12 +37,6 @@ def move_pointer(x, y):
     xdotool("mousemove", "--sync", x, y)
 
 
-def pointer_position():
-    out = run("xdotool", "getmouselocation", "--shell").stdout.decode()
-    values = dict(line.split("=", 1) for line in out.split())
-    return int(values["X"]), int(values["Y"])
-
-
 class Screenshot:
     """The whole display at one moment, as RGB triples."""
 
@@ -64,9 +58,6 @@ class Screenshot:
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.pixels[i:i + 3])
-
-    def region(self, left, top, width, height):
-        return [[self.pixel(left + i, top + j) for i in range(width)] for j in range(height)]
 
 
 class Control:

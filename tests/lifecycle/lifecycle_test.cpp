@@ -39,8 +39,6 @@ class LifecycleTest : public ::testing::Test {
     platform_->JoinAll();
   }
 
-  bool MagnifierShowsRunning() { return form_.Disabled("按钮1") && !form_.Disabled("按钮2"); }
-  bool MagnifierShowsStopped() { return !form_.Disabled("按钮1") && form_.Disabled("按钮2"); }
   std::int64_t Period() { return form_.Integer("时钟1", Property::Period); }
   std::int64_t GrabColour() { return form_.Integer("超级按钮1", Property::BkColorOut); }
   bool Released() {
@@ -62,7 +60,7 @@ TEST_F(LifecycleTest, StartsPausedWithTheMagnifierStoppedAndTheFocusOnTheKeyCatc
   EXPECT_EQ(s.Zoom, 8.0f);
   EXPECT_EQ(s.CursorSource, kLabelWindow);
   EXPECT_EQ(s.Worker.Recorded(), 0u);
-  EXPECT_TRUE(MagnifierShowsStopped());
+  EXPECT_TRUE(form_.MagnifierShowsStopped());
   EXPECT_EQ(Period(), 0);
   EXPECT_EQ(GrabColour(), kGrabPausedColour);
   EXPECT_EQ(platform_->threads_started.load(), 0);
@@ -73,7 +71,7 @@ TEST_F(LifecycleTest, GrabStartsSamplingAndTheMagnifier) {
   lifecycle_.OnGrabClicked();
   EXPECT_EQ(Period(), 200);
   EXPECT_NE(magnifier_.State().Worker.Recorded(), 0u);
-  EXPECT_TRUE(MagnifierShowsRunning());
+  EXPECT_TRUE(form_.MagnifierShowsRunning());
   EXPECT_EQ(GrabColour(), std::int64_t{kDefaultColourValue});
   EXPECT_EQ(form_.focus.back(), "编辑框20");
 
@@ -90,7 +88,7 @@ TEST_F(LifecycleTest, TheSKeyPausesWhateverTheModifiers) {
     lifecycle_.OnKeyCatcherKeyDown(kPauseKey, modifiers);
     EXPECT_EQ(Period(), 0) << modifiers;
     EXPECT_EQ(magnifier_.State().Worker.Recorded(), 0u) << modifiers;
-    EXPECT_TRUE(MagnifierShowsStopped()) << modifiers;
+    EXPECT_TRUE(form_.MagnifierShowsStopped()) << modifiers;
     EXPECT_EQ(form_.Text("编辑框20"), "") << modifiers;
     EXPECT_EQ(GrabColour(), kGrabPausedColour) << modifiers;
   }
@@ -145,7 +143,7 @@ TEST_F(LifecycleTest, DestroyWithTheMagnifierStoppedReleasesThePictureOnce) {
   lifecycle_.OnWindowWillBeDestroyed();
   lifecycle_.OnWindowWillBeDestroyed();
   EXPECT_TRUE(Released());
-  EXPECT_TRUE(MagnifierShowsStopped());
+  EXPECT_TRUE(form_.MagnifierShowsStopped());
 }
 
 }  // namespace

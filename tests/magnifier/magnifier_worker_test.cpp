@@ -34,9 +34,6 @@ class MagnifierTest : public ::testing::Test {
     platform_->JoinAll();
   }
 
-  bool ShowsRunning() { return form_.Disabled("按钮1") && !form_.Disabled("按钮2"); }
-  bool ShowsStopped() { return !form_.Disabled("按钮1") && form_.Disabled("按钮2"); }
-
   void WaitUntil(const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!done() && std::chrono::steady_clock::now() < deadline) {
@@ -73,16 +70,16 @@ TEST_F(MagnifierTest, CursorRequestAnswersTheUiThreadsCursor) {
 
 TEST_F(MagnifierTest, StartDrawsUntilStopAndTheButtonsFollow) {
   magnifier_.StartMagnifier();
-  EXPECT_TRUE(ShowsRunning());
+  EXPECT_TRUE(form_.MagnifierShowsRunning());
   WaitUntil([&] { return platform_->frames_begun.load() >= 1; });
   magnifier_.StopMagnifier();
-  EXPECT_TRUE(ShowsStopped());
+  EXPECT_TRUE(form_.MagnifierShowsStopped());
   EXPECT_EQ(magnifier_.State().Worker.Recorded(), 0u);
 }
 
 TEST_F(MagnifierTest, StopWithNothingRunningOnlyFlipsTheButtons) {
   magnifier_.StopMagnifier();
-  EXPECT_TRUE(ShowsStopped());
+  EXPECT_TRUE(form_.MagnifierShowsStopped());
   EXPECT_EQ(platform_->threads_started.load(), 0);
   EXPECT_TRUE(platform_->Calls().empty());
 }
@@ -92,13 +89,13 @@ TEST_F(MagnifierTest, StartWhileRunningKeepsTheOneWorker) {
   magnifier_.StartMagnifier();
   magnifier_.StartMagnifier();
   EXPECT_EQ(platform_->threads_started.load(), 1);
-  EXPECT_TRUE(ShowsRunning());
+  EXPECT_TRUE(form_.MagnifierShowsRunning());
 }
 
 TEST_F(MagnifierTest, AWorkerThatCannotBeMadeLeavesTheStoppedState) {
   platform_->refuse_threads = true;
   magnifier_.StartMagnifier();
-  EXPECT_TRUE(ShowsStopped());
+  EXPECT_TRUE(form_.MagnifierShowsStopped());
   EXPECT_EQ(magnifier_.State().Worker.Recorded(), 0u);
   platform_->refuse_threads = false;
   magnifier_.StartMagnifier();  // and a later start still works
@@ -129,7 +126,7 @@ TEST_F(MagnifierTest, NoFrameBeginsAfterStopReturnsBesidesTheOneInProgress) {
   EXPECT_TRUE(magnifier_.TryRetire());
   magnifier_.StartMagnifier();  // the window is going: nothing starts again
   EXPECT_EQ(platform_->threads_started.load(), 1);
-  EXPECT_TRUE(ShowsStopped());
+  EXPECT_TRUE(form_.MagnifierShowsStopped());
 }
 
 // Starts and stops in every interleaving a random storm gives: frames never

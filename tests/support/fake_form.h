@@ -59,6 +59,10 @@ class FakeForm : public Form {
     return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : "<not text>";
   }
 
+  // The magnifier's two buttons: start greyed and stop live while it runs.
+  bool MagnifierShowsRunning() { return Disabled("按钮1") && !Disabled("按钮2"); }
+  bool MagnifierShowsStopped() { return !Disabled("按钮1") && Disabled("按钮2"); }
+
   std::vector<Write_> writes;
   std::vector<std::string> focus;
   std::map<std::string, NativeHandle> handles;

@@ -190,18 +190,19 @@ TEST_F(MainWindowBuild, EveryControlIsBuiltAsDesigned) {
     EXPECT_EQ(std::wstring(text), win32::Utf8ToWide(e.text));
 
     const LOGFONTW lf = FontOf(hwnd);
+    // The two named faces the layout asks for, at 9 points, GB2312.
+    const auto expect_named = [&lf](const wchar_t* face) {
+      EXPECT_STREQ(lf.lfFaceName, face);
+      EXPECT_EQ(lf.lfHeight, -12);
+      EXPECT_EQ(lf.lfWeight, FW_NORMAL);
+      EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
+    };
     switch (e.font) {
       case Font::YaHei:
-        EXPECT_STREQ(lf.lfFaceName, L"微软雅黑");
-        EXPECT_EQ(lf.lfHeight, -12);
-        EXPECT_EQ(lf.lfWeight, FW_NORMAL);
-        EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
+        expect_named(L"微软雅黑");
         break;
       case Font::SongTi:
-        EXPECT_STREQ(lf.lfFaceName, L"宋体");
-        EXPECT_EQ(lf.lfHeight, -12);
-        EXPECT_EQ(lf.lfWeight, FW_NORMAL);
-        EXPECT_EQ(lf.lfCharSet, GB2312_CHARSET);
+        expect_named(L"宋体");
         break;
       case Font::Faceless:
         EXPECT_STREQ(lf.lfFaceName, L"");
